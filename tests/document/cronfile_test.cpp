@@ -1,0 +1,215 @@
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "document/cronlinelist.h"
+#include "document/errors.h"
+#include "tests/support/temp_folder.h"
+
+namespace vantrel {
+namespace {
+
+using testing::ReadBytes;
+using testing::WriteBytes;
+using Lines = std::vector<std::string>;
+
+class CronFileTest : public ::testing::Test {
+ protected:
+  QString Path(const char* name) const { return dir.filePath(QString::fromUtf8(name)); }
+  Lines All() const {
+    Lines lines;
+    for (int i = 0; i < list.LineCount(); ++i) lines.push_back(list.LineAt(i));
+    return lines;
+  }
+  // Runs `body` as an ordinary user, in a child process when we are root (root
+  // ignores permission bits); gives the child's exit code.
+  static int AsOrdinaryUser(const std::function<int()>& body) {
+    if (::geteuid() != 0) return body();
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+      if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(99);
+      ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
+  }
+
+  QTemporaryDir dir;
+  QTableView view;
+  TCronLineList list{view};
+};
+
+// Holds an exclusive lock on a file, as another instance of the program would.
+class OtherProgramLock {
+ public:
+  explicit OtherProgramLock(const QString& path)
+      : fd_(::open(QFile::encodeName(path).constData(), O_RDONLY)) {
+    if (fd_ < 0 || ::flock(fd_, LOCK_EX) != 0) throw std::runtime_error("test lock");
+  }
+  ~OtherProgramLock() { ::close(fd_); }
+
+ private:
+  int fd_;
+};
+
+TEST_F(CronFileTest, SavedFileIsTheLinesEachFollowedByLfAndLoadsBackTheSame) {
+  const std::string longLine(100000, 'x');
+  const std::string original = "0 * * * * a\r\n\x82\xa0 sjis\r\r\nno end " + longLine;
+  WriteBytes(Path("in.crn"), original);
+
+  list.LoadCronFile(Path("in.crn"));
+  const Lines loaded = All();
+  EXPECT_EQ(loaded, (Lines{"0 * * * * a", "\x82\xa0 sjis", "", "no end " + longLine}));
+
+  list.SaveCronFile(Path("out.crn"));
+  EXPECT_EQ(ReadBytes(Path("out.crn")), "0 * * * * a\n\x82\xa0 sjis\n\nno end " + longLine + "\n");
+
+  list.ClearLines();
+  list.LoadCronFile(Path("out.crn"));
+  EXPECT_EQ(All(), loaded);
+}
+
+TEST_F(CronFileTest, EmptyListSavesAnEmptyFileOverAnOldOne) {
+  WriteBytes(Path("old.crn"), "old contents\n");
+  list.SaveCronFile(Path("old.crn"));
+  EXPECT_EQ(ReadBytes(Path("old.crn")), "");
+  list.LoadCronFile(Path("old.crn"));
+  EXPECT_EQ(list.LineCount(), 0);
+}
+
+TEST_F(CronFileTest, LoadFailuresNameTheFileAndLeaveTheListAlone) {
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("fifo")).constData(), 0600), 0);
+  QDir(dir.path()).mkdir(QStringLiteral("folder"));
+  WriteBytes(Path("locked.crn"), "x\n");
+  OtherProgramLock lock(Path("locked.crn"));
+
+  const QString names[] = {Path("missing.crn"), Path("folder"), Path("fifo"),
+                           QStringLiteral("/dev/zero"), Path("locked.crn"), QString()};
+  for (const QString& name : names) {
+    list.SetFileText("kept\n");
+    view.selectRow(0);
+    try {
+      list.LoadCronFile(name);
+      ADD_FAILURE() << name.toStdString();
+    } catch (const EFOpenError& e) {
+      EXPECT_EQ(e.what(), "ﾌｧｲﾙ " + name.toStdString() + " は開けません");
+    }
+    EXPECT_EQ(All(), Lines{"kept"});
+    EXPECT_EQ(list.SelectedIndex(), 0);
+  }
+}
+
+TEST_F(CronFileTest, CreateFailuresNameTheFileAndLeaveItUntouched) {
+  QDir(dir.path()).mkdir(QStringLiteral("folder"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(Path("fifo")).constData(), 0600), 0);
+  WriteBytes(Path("locked.crn"), "old\n");
+  OtherProgramLock lock(Path("locked.crn"));
+  list.SetFileText("new\n");
+
+  const QString names[] = {Path("no/such/folder.crn"), Path("folder"), Path("fifo"),
+                           Path("locked.crn"), QString()};
+  for (const QString& name : names) {
+    try {
+      list.SaveCronFile(name);
+      ADD_FAILURE() << name.toStdString();
+    } catch (const EFCreateError& e) {
+      EXPECT_EQ(e.what(), "ﾌｧｲﾙ " + name.toStdString() + " を作成できません");
+    }
+  }
+  EXPECT_EQ(ReadBytes(Path("locked.crn")), "old\n");
+  EXPECT_EQ(All(), Lines{"new"});
+}
+
+TEST_F(CronFileTest, ReadOnlyFileLoadsButCannotBeSavedOver) {
+  WriteBytes(Path("ro.crn"), "old\n");
+  ::chmod(QFile::encodeName(Path("ro.crn")).constData(), 0444);
+  ::chmod(QFile::encodeName(dir.path()).constData(), 0777);
+  QDir(dir.path()).mkdir(QStringLiteral("closed"));
+  ::chmod(QFile::encodeName(Path("closed")).constData(), 0555);
+
+  const int rc = AsOrdinaryUser([&] {
+    try {
+      list.LoadCronFile(Path("ro.crn"));
+      if (All() != Lines{"old"}) return 1;
+    } catch (...) {
+      return 2;
+    }
+    for (const QString& name : {Path("ro.crn"), Path("closed/new.crn")}) {
+      try {
+        list.SaveCronFile(name);
+        return 3;
+      } catch (const EFCreateError&) {
+      }
+    }
+    return 0;
+  });
+  EXPECT_EQ(rc, 0);
+  EXPECT_EQ(ReadBytes(Path("ro.crn")), "old\n");
+  EXPECT_FALSE(QFile::exists(Path("closed/new.crn")));
+}
+
+TEST_F(CronFileTest, SavingKeepsPermissionsOwnerAndSymbolicLinks) {
+  const QByteArray target = QFile::encodeName(Path("target.crn"));
+  WriteBytes(Path("target.crn"), "old\n");
+  ::chmod(target.constData(), 0640);
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    ASSERT_EQ(::chown(target.constData(), 65534, 65534), 0);
+  }
+  ASSERT_TRUE(QFile::link(Path("target.crn"), Path("link.crn")));
+
+  list.SetFileText("new\n");
+  list.SaveCronFile(Path("link.crn"));
+
+  EXPECT_TRUE(QFileInfo(Path("link.crn")).isSymLink());
+  EXPECT_EQ(ReadBytes(Path("target.crn")), "new\n");
+  struct stat st {};
+  ASSERT_EQ(::stat(target.constData(), &st), 0);
+  EXPECT_EQ(st.st_mode & 07777, 0640U);
+  if (root) {
+    EXPECT_EQ(st.st_uid, 65534U);
+  }
+}
+
+// A disk that fills up during the save: the old file stays whole. Needs root
+// to mount a tiny tmpfs.
+TEST_F(CronFileTest, FullDiskRaisesTheWriteErrorAndKeepsTheOldFile) {
+  if (::geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs needs root";
+  const QByteArray mountPoint = QFile::encodeName(dir.path());
+  if (::mount("vantrel-test", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "cannot mount tmpfs here";
+  }
+  struct Unmount {
+    QByteArray at;
+    ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
+  } unmount{mountPoint};
+
+  const std::string old = "old line\n";
+  WriteBytes(Path("full.crn"), old);
+  list.SetFileText(std::string(200 * 1024, 'x') + "\n");
+  try {
+    list.SaveCronFile(Path("full.crn"));
+    ADD_FAILURE() << "saved 200 KiB onto a 64 KiB disk";
+  } catch (const EWriteError& e) {
+    EXPECT_STREQ(e.what(), "ｽﾄﾘｰﾑへの書き込みｴﾗｰ");
+  }
+  EXPECT_EQ(ReadBytes(Path("full.crn")), old);
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"full.crn"});
+  EXPECT_EQ(list.LineCount(), 1);
+}
+
+}  // namespace
+}  // namespace vantrel
