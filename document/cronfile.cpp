@@ -61,7 +61,8 @@ std::string ReadCronFile(const QString& fileName) {
 
   TFd fd(OpenNoWait(path, O_RDONLY));
   struct stat st {};
-  if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) || !LockExclusive(fd.get())) {
+  if (!fd.valid() || ::fstat(fd.get(), &st) != 0 || !S_ISREG(st.st_mode) ||
+      !LockExclusive(fd.get())) {
     throw openError();
   }
 

@@ -15,7 +15,9 @@ namespace {
 
 constexpr int kRowHeight = 12;
 
-[[noreturn]] void ThrowInsertError() { throw EOutOfResources(std::string(kInsertErrorMessage)); }
+[[noreturn]] void ThrowInsertError() {
+  throw EOutOfResources(std::string(kInsertErrorMessage));
+}
 
 }  // namespace
 
@@ -40,7 +42,9 @@ TCronLineList::TCronLineList(QTableView& view) : view_(view), model_(new TLineMo
   view_.setCornerButtonEnabled(false);
 }
 
-int TCronLineList::LineCount() const { return model_->rowCount(); }
+int TCronLineList::LineCount() const {
+  return model_->rowCount();
+}
 
 int TCronLineList::SelectedIndex() const {
   const QItemSelection selection = view_.selectionModel()->selection();
@@ -77,9 +81,13 @@ void TCronLineList::DeleteLine(int index) {
   ClearSelection();
 }
 
-void TCronLineList::ClearLines() { model_->Reset(TLineStore{}); }
+void TCronLineList::ClearLines() {
+  model_->Reset(TLineStore{});
+}
 
-std::string TCronLineList::GetFileText() const { return model_->Store().FileText(); }
+std::string TCronLineList::GetFileText() const {
+  return model_->Store().FileText();
+}
 
 void TCronLineList::SetFileText(std::string bytes) {
   TUpdateGuard noRedraw(*this);
@@ -112,6 +120,8 @@ void TCronLineList::EndUpdate() {
   if (--updateDepth_ == 0) view_.setUpdatesEnabled(true);  // schedules one repaint
 }
 
-void TCronLineList::ClearSelection() { view_.selectionModel()->clearSelection(); }
+void TCronLineList::ClearSelection() {
+  view_.selectionModel()->clearSelection();
+}
 
 }  // namespace vantrel

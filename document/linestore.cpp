@@ -43,7 +43,8 @@ void TLineStore::Release(const Ref& ref) {
 
 void TLineStore::ReserveForAppend(std::size_t bytes) {
   if (refs_.size() == refs_.capacity()) refs_.reserve(refs_.size() + refs_.size() / 2 + 16);
-  if (side_.capacity() - side_.size() < bytes) side_.reserve(side_.size() + side_.size() / 2 + bytes);
+  if (side_.capacity() - side_.size() < bytes)
+    side_.reserve(side_.size() + side_.size() / 2 + bytes);
 }
 
 void TLineStore::Append(std::string_view line) {

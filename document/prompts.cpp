@@ -45,6 +45,8 @@ TUserPrompts& Prompts() {
   return g_override ? *g_override : qtPrompts;
 }
 
-void SetPrompts(TUserPrompts* prompts) { g_override = prompts; }
+void SetPrompts(TUserPrompts* prompts) {
+  g_override = prompts;
+}
 
 }  // namespace vantrel

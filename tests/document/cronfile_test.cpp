@@ -96,7 +96,7 @@ TEST_F(CronFileTest, LoadFailuresNameTheFileAndLeaveTheListAlone) {
   WriteBytes(Path("locked.crn"), "x\n");
   OtherProgramLock lock(Path("locked.crn"));
 
-  const QString names[] = {Path("missing.crn"), Path("folder"), Path("fifo"),
+  const QString names[] = {Path("missing.crn"),         Path("folder"),     Path("fifo"),
                            QStringLiteral("/dev/zero"), Path("locked.crn"), QString()};
   for (const QString& name : names) {
     list.SetFileText("kept\n");

@@ -45,8 +45,7 @@ TEST_F(FileCommandsTest, OpenLoadsTheConfirmedFileAndMakesItCurrent) {
   EXPECT_FALSE(user.requests[1].Save);
   EXPECT_EQ(user.requests[1].FileName, Path("a.crn"));
   EXPECT_EQ(user.requests[1].FilterIndex, 2);
-  EXPECT_EQ(user.requests[1].Filter,
-            "Crontab files (*.crn);;Text files (*.txt);;All files (*)");
+  EXPECT_EQ(user.requests[1].Filter, "Crontab files (*.crn);;Text files (*.txt);;All files (*)");
   // Cancelled: nothing changed.
   EXPECT_EQ(openDialog.FileName, Path("a.crn"));
   EXPECT_EQ(list.LineCount(), 1);

@@ -9,7 +9,8 @@ namespace vantrel::testing {
 
 inline void WriteBytes(const QString& path, const std::string& bytes) {
   QFile file(path);
-  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) throw std::runtime_error("test setup");
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    throw std::runtime_error("test setup");
   file.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 

@@ -1,0 +1,5 @@
+#include "ui/program.h"
+
+int main(int argc, char** argv) {
+  return vantrel::RunProgram(argc, argv);
+}
