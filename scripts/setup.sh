@@ -9,7 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libgtest-dev
   fonts-ipafont-gothic
-  xvfb xauth imagemagick
+  xvfb xauth x11-utils imagemagick
   clang-14 libclang-rt-14-dev
   util-linux
 )

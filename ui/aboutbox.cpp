@@ -71,6 +71,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 int TAboutBox::Execute() {
   if (!shownBefore_) {
     shownBefore_ = true;
+    create();  // so the frame around the box is known
     const QScreen* primary = QGuiApplication::primaryScreen();
     const QRect screen = primary ? primary->geometry() : QRect();
     const QSize outer = frameGeometry().size();

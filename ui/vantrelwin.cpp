@@ -72,6 +72,7 @@ TVantrelWin::TVantrelWin(QStringList arguments, QWidget* parent)
   setObjectName(QStringLiteral("VantrelWin"));
   setWindowTitle(QStringLiteral("Vantrel"));
   setFont(WindowFont());
+  SaveDialog1.DefaultExt = QStringLiteral("crn");
 
   Panel1 = new QFrame(this);
   Panel1->setObjectName(QStringLiteral("Panel1"));
