@@ -52,7 +52,16 @@ int OpenNoWait(const QByteArray& path, int mode) {
   return fd;
 }
 
+std::function<void()>& BeforeReadHook() {
+  static std::function<void()> hook;
+  return hook;
+}
+
 }  // namespace
+
+void SetBeforeReadHookForTesting(std::function<void()> hook) {
+  BeforeReadHook() = std::move(hook);
+}
 
 std::string ReadCronFile(const QString& fileName) {
   const auto openError = [&] { return EFOpenError(FileMessage(kOpenErrorMessage, fileName)); };
@@ -75,6 +84,7 @@ std::string ReadCronFile(const QString& fileName) {
   } catch (const std::length_error&) {
     throw readError();
   }
+  if (BeforeReadHook()) BeforeReadHook()();
   // One request for the whole file; the loop only resumes a read the kernel
   // cut short (reads stop at about 2 GiB) or a signal interrupted.
   std::size_t done = 0;

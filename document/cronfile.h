@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -18,5 +19,9 @@ std::string ReadCronFile(const QString& fileName);
 // file cannot be created (or is locked by another process) and EWriteError
 // when writing fails.
 void WriteCronFile(const QString& fileName, std::string_view text);
+
+// Runs `hook` between the size check and the read of every later ReadCronFile
+// (nothing when empty): lets tests change a file under a load.
+void SetBeforeReadHookForTesting(std::function<void()> hook);
 
 }  // namespace vantrel

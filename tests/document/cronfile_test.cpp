@@ -1,8 +1,6 @@
 #include <fcntl.h>
 #include <sys/file.h>
-#include <sys/mount.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
@@ -10,17 +8,18 @@
 #include <QFile>
 #include <QTableView>
 #include <QTemporaryDir>
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "document/cronlinelist.h"
 #include "document/errors.h"
+#include "tests/support/faults.h"
 #include "tests/support/temp_folder.h"
 
 namespace vantrel {
 namespace {
 
+using testing::AsOrdinaryUser;
 using testing::ReadBytes;
 using testing::WriteBytes;
 using Lines = std::vector<std::string>;
@@ -33,20 +32,6 @@ class CronFileTest : public ::testing::Test {
     for (int i = 0; i < list.LineCount(); ++i) lines.push_back(list.LineAt(i));
     return lines;
   }
-  // Runs `body` as an ordinary user, in a child process when we are root (root
-  // ignores permission bits); gives the child's exit code.
-  static int AsOrdinaryUser(const std::function<int()>& body) {
-    if (::geteuid() != 0) return body();
-    const pid_t pid = ::fork();
-    if (pid == 0) {
-      if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(99);
-      ::_exit(body());
-    }
-    int status = 0;
-    ::waitpid(pid, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 98;
-  }
-
   QTemporaryDir dir;
   QTableView view;
   TCronLineList list{view};
@@ -182,33 +167,6 @@ TEST_F(CronFileTest, SavingKeepsPermissionsOwnerAndSymbolicLinks) {
   if (root) {
     EXPECT_EQ(st.st_uid, 65534U);
   }
-}
-
-// A disk that fills up during the save: the old file stays whole. Needs root
-// to mount a tiny tmpfs.
-TEST_F(CronFileTest, FullDiskRaisesTheWriteErrorAndKeepsTheOldFile) {
-  if (::geteuid() != 0) GTEST_SKIP() << "mounting a small tmpfs needs root";
-  const QByteArray mountPoint = QFile::encodeName(dir.path());
-  if (::mount("vantrel-test", mountPoint.constData(), "tmpfs", 0, "size=64k") != 0) {
-    GTEST_SKIP() << "cannot mount tmpfs here";
-  }
-  struct Unmount {
-    QByteArray at;
-    ~Unmount() { ::umount2(at.constData(), MNT_DETACH); }
-  } unmount{mountPoint};
-
-  const std::string old = "old line\n";
-  WriteBytes(Path("full.crn"), old);
-  list.SetFileText(std::string(200 * 1024, 'x') + "\n");
-  try {
-    list.SaveCronFile(Path("full.crn"));
-    ADD_FAILURE() << "saved 200 KiB onto a 64 KiB disk";
-  } catch (const EWriteError& e) {
-    EXPECT_STREQ(e.what(), "ｽﾄﾘｰﾑへの書き込みｴﾗｰ");
-  }
-  EXPECT_EQ(ReadBytes(Path("full.crn")), old);
-  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"full.crn"});
-  EXPECT_EQ(list.LineCount(), 1);
 }
 
 }  // namespace

@@ -87,8 +87,8 @@ TEST(ProgramStart, RecognisesTheRegistrationSwitchesInAnyCase) {
   for (const char* yes : {"/REGSERVER", "-regserver", "/UnRegServer", "-UNREGSERVER"}) {
     EXPECT_TRUE(IsRegistrationSwitch(yes)) << yes;
   }
-  for (const char* no : {"REGSERVER", "/REGSERVERX", "--regserver", "/", "", "+regserver",
-                         "/unreg"}) {
+  for (const char* no :
+       {"REGSERVER", "/REGSERVERX", "--regserver", "/", "", "+regserver", "/unreg"}) {
     EXPECT_FALSE(IsRegistrationSwitch(no)) << no;
   }
 }

@@ -227,8 +227,7 @@ TEST_F(CommandsTest, DroppedFilesLoadTheFirstOneOnly) {
   drop({QUrl::fromLocalFile(dir.filePath("missing.crn"))});
   EXPECT_EQ(AllLines(), Lines{"one"});
   ASSERT_EQ(user.messages.size(), 1U);
-  EXPECT_EQ(user.messages[0].text,
-            "ﾌｧｲﾙ " + dir.filePath("missing.crn") + " は開けません.");
+  EXPECT_EQ(user.messages[0].text, "ﾌｧｲﾙ " + dir.filePath("missing.crn") + " は開けません.");
 
   // Loading a dropped file does not make it the current file.
   user.AnswerFile(std::nullopt);

@@ -21,19 +21,29 @@ TEST_F(WindowTest, OpensWithTheDesignedControlsAndValues) {
     QRect place;
   };
   const Control controls[] = {
-      {"Month", {24, 36, 25, 20}},     {"MonthUd", {49, 36, 15, 20}},
-      {"MonthDay", {72, 36, 25, 20}},  {"MonthDayUd", {97, 36, 15, 20}},
-      {"Hour", {120, 36, 25, 20}},     {"HourUd", {145, 36, 15, 20}},
-      {"Minute", {172, 36, 29, 20}},   {"MinuteUd", {201, 36, 15, 20}},
-      {"AsterRisk", {252, 16, 65, 17}}, {"SunDay", {252, 36, 33, 17}},
-      {"MonDay", {292, 36, 33, 17}},   {"TueDay", {328, 36, 33, 17}},
-      {"WedDay", {368, 36, 33, 17}},   {"ThuDay", {252, 64, 33, 17}},
-      {"FriDay", {292, 64, 33, 17}},   {"SatDay", {328, 64, 33, 17}},
-      {"AddItem", {184, 124, 20, 20}}, {"GetItem", {212, 124, 20, 20}},
+      {"Month", {24, 36, 25, 20}},
+      {"MonthUd", {49, 36, 15, 20}},
+      {"MonthDay", {72, 36, 25, 20}},
+      {"MonthDayUd", {97, 36, 15, 20}},
+      {"Hour", {120, 36, 25, 20}},
+      {"HourUd", {145, 36, 15, 20}},
+      {"Minute", {172, 36, 29, 20}},
+      {"MinuteUd", {201, 36, 15, 20}},
+      {"AsterRisk", {252, 16, 65, 17}},
+      {"SunDay", {252, 36, 33, 17}},
+      {"MonDay", {292, 36, 33, 17}},
+      {"TueDay", {328, 36, 33, 17}},
+      {"WedDay", {368, 36, 33, 17}},
+      {"ThuDay", {252, 64, 33, 17}},
+      {"FriDay", {292, 64, 33, 17}},
+      {"SatDay", {328, 64, 33, 17}},
+      {"AddItem", {184, 124, 20, 20}},
+      {"GetItem", {212, 124, 20, 20}},
       {"DeleteItem", {260, 124, 20, 20}},
       // The designed client width of 416 is below the minimum of 424, so the
       // list and the command box open 392 wide.
-      {"Command", {20, 96, 392, 20}},  {"CronLine", {20, 148, 392, 130}},
+      {"Command", {20, 96, 392, 20}},
+      {"CronLine", {20, 148, 392, 130}},
   };
   for (const auto& c : controls) {
     auto* widget = window.Panel1->findChild<QWidget*>(QLatin1String(c.name));
@@ -78,7 +88,7 @@ TEST_F(WindowTest, OnlyTheListAndTheCommandBoxFollowTheWindowsSize) {
     QSize asked, client;
   };
   const Case cases[] = {
-      {{300, 150}, {424, 300}},   // below both minimums
+      {{300, 150}, {424, 300}},         // below both minimums
       {{300, 400 + menu}, {424, 400}},  // narrowed but not shortened
       {{700, 500 + menu}, {700, 500}},
       {{424, 300 + menu}, {424, 300}},
@@ -165,8 +175,9 @@ TEST_F(WindowTest, MenuHasTheDesignedItemsAndShortcutsWorkFromAnyControl) {
   EXPECT_EQ(window.Save1->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
 
   QApplication::setActiveWindow(&window);
-  for (QWidget* control : {static_cast<QWidget*>(window.Minute), static_cast<QWidget*>(window.SatDay),
-                           static_cast<QWidget*>(window.CronLine)}) {
+  for (QWidget* control :
+       {static_cast<QWidget*>(window.Minute), static_cast<QWidget*>(window.SatDay),
+        static_cast<QWidget*>(window.CronLine)}) {
     control->setFocus();
     user.requests.clear();
     QTest::keyClick(control, Qt::Key_O, Qt::ControlModifier);
