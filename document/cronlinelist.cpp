@@ -1,13 +1,12 @@
 #include "document/cronlinelist.h"
 
-#include <QHeaderView>
-#include <QTableView>
 #include <climits>
 #include <new>
 
 #include "document/cronfile.h"
 #include "document/errors.h"
 #include "document/linemodel.h"
+#include "document/listbox.h"
 
 namespace vantrel {
 
@@ -21,25 +20,9 @@ constexpr int kRowHeight = 12;
 
 }  // namespace
 
-TCronLineList::TCronLineList(QTableView& view) : view_(view), model_(new TLineModel(&view)) {
+TCronLineList::TCronLineList(TListBox& view) : view_(view), model_(new TLineModel(&view)) {
+  view_.SetRowHeight(kRowHeight);
   view_.setModel(model_);
-  view_.horizontalHeader()->hide();
-  view_.verticalHeader()->hide();
-  // Every row has the same fixed height, so the view never measures rows:
-  // a million lines cost no more to show than a hundred.
-  view_.verticalHeader()->setMinimumSectionSize(1);
-  view_.verticalHeader()->setDefaultSectionSize(kRowHeight);
-  view_.verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-  view_.horizontalHeader()->setStretchLastSection(true);
-  view_.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  view_.setShowGrid(false);
-  view_.setWordWrap(false);
-  view_.setTextElideMode(Qt::ElideNone);
-  view_.setSelectionBehavior(QAbstractItemView::SelectRows);
-  view_.setSelectionMode(QAbstractItemView::SingleSelection);
-  view_.setEditTriggers(QAbstractItemView::NoEditTriggers);
-  view_.setTabKeyNavigation(false);
-  view_.setCornerButtonEnabled(false);
 }
 
 int TCronLineList::LineCount() const {

@@ -4,19 +4,18 @@
 #include <string>
 #include <string_view>
 
-class QTableView;
-
 namespace vantrel {
 
 class TLineModel;
+class TListBox;
 
 // The document: the lines held by the list control, with the control's
 // selection. Only the user selects a line; every change made here leaves
 // none selected.
 class TCronLineList {
  public:
-  // Gives `view` its model of lines and the look of a single-selection list box.
-  explicit TCronLineList(QTableView& view);
+  // Gives the list control its model of lines.
+  explicit TCronLineList(TListBox& view);
 
   int LineCount() const;
   int SelectedIndex() const;  // -1 when none
@@ -42,7 +41,7 @@ class TCronLineList {
  private:
   void ClearSelection();
 
-  QTableView& view_;
+  TListBox& view_;
   TLineModel* model_;  // owned by the view
   int updateDepth_ = 0;
 };

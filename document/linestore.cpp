@@ -4,22 +4,44 @@
 
 namespace vantrel {
 
+namespace {
+
+// The first CR or LF in [from, end), or end.
+const char* NextLineEnd(const char* from, const char* end) {
+  const auto size = static_cast<std::size_t>(end - from);
+  const auto* lf = static_cast<const char*>(std::memchr(from, '\n', size));
+  const char* stop = lf ? lf : end;
+  const auto* cr =
+      static_cast<const char*>(std::memchr(from, '\r', static_cast<std::size_t>(stop - from)));
+  return cr ? cr : stop;
+}
+
+std::size_t CountLineEnds(const char* from, const char* end) {
+  std::size_t count = 0;
+  for (const char* p = from; p < end; ++p) count += (*p == '\n') | (*p == '\r');
+  return count;
+}
+
+}  // namespace
+
 TLineStore TLineStore::FromFileText(std::string bytes) {
   TLineStore store;
   const char* const begin = bytes.data();
   const char* const nul = static_cast<const char*>(std::memchr(begin, '\0', bytes.size()));
   const char* const end = nul ? nul : begin + bytes.size();
 
+  // Room for every line at once: growing the table as it fills would copy it
+  // and, for a moment, hold it twice. Room that CR LF pairs leave unused is
+  // never touched, so it costs address space only.
+  store.refs_.reserve(CountLineEnds(begin, end) + 1);
   const char* p = begin;
   while (p < end) {
-    const char* q = p;
-    while (q < end && *q != '\r' && *q != '\n') ++q;
+    const char* q = NextLineEnd(p, end);
     store.refs_.push_back({static_cast<std::size_t>(p - begin), static_cast<std::size_t>(q - p)});
     if (q < end && *q == '\r') ++q;
     if (q < end && *q == '\n') ++q;
     p = q;
   }
-  store.refs_.shrink_to_fit();
   store.base_ = std::move(bytes);
   return store;
 }

@@ -9,9 +9,9 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QTableView>
 #include <QToolButton>
 #include <limits>
+#include "document/listbox.h"
 
 #include "document/errors.h"
 #include "document/filecommands.h"
@@ -85,11 +85,11 @@ TVantrelWin::TVantrelWin(QStringList arguments, QWidget* parent)
   BuildForm();
   BuildButtons();
 
-  CronLine = new QTableView(Panel1);
+  CronLine = new TListBox(Panel1);
   CronLine->setObjectName(QStringLiteral("CronLine"));
   CronLine->setGeometry(20, 148, 381, 130);
   lines_.emplace(*CronLine);
-  connect(CronLine, &QTableView::doubleClicked, this,
+  connect(CronLine, &TListBox::doubleClicked, this,
           [this] { RunGuarded([this] { GetItemClick(); }); });
 
   setTabOrder(Month, MonthDay);

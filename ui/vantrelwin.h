@@ -17,11 +17,11 @@ class QLabel;
 class QLineEdit;
 class QMenu;
 class QMenuBar;
-class QTableView;
 class QToolButton;
 
 namespace vantrel {
 
+class TListBox;
 class TUpDown;
 
 // The main window: the schedule form above, the list of lines (the document)
@@ -59,7 +59,7 @@ class TVantrelWin : public QMainWindow {
   QMenu* Help1 = nullptr;
   QAction* About1 = nullptr;
   QComboBox* Command = nullptr;
-  QTableView* CronLine = nullptr;
+  TListBox* CronLine = nullptr;
   QLabel* Label4 = nullptr;
   QToolButton* AddItem = nullptr;
   QToolButton* DeleteItem = nullptr;

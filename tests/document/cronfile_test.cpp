@@ -6,10 +6,10 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QTableView>
 #include <QTemporaryDir>
 #include <string>
 #include <vector>
+#include "document/listbox.h"
 
 #include "document/cronlinelist.h"
 #include "document/errors.h"
@@ -33,7 +33,7 @@ class CronFileTest : public ::testing::Test {
     return lines;
   }
   QTemporaryDir dir;
-  QTableView view;
+  TListBox view;
   TCronLineList list{view};
 };
 
@@ -85,7 +85,7 @@ TEST_F(CronFileTest, LoadFailuresNameTheFileAndLeaveTheListAlone) {
                            QStringLiteral("/dev/zero"), Path("locked.crn"), QString()};
   for (const QString& name : names) {
     list.SetFileText("kept\n");
-    view.selectRow(0);
+    view.SelectRow(0);
     try {
       list.LoadCronFile(name);
       ADD_FAILURE() << name.toStdString();

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QTableView>
 #include <string>
 #include <vector>
+#include "document/listbox.h"
 
 #include "document/errors.h"
 
@@ -20,9 +20,9 @@ class LineListTest : public ::testing::Test {
     for (int i = 0; i < list.LineCount(); ++i) lines.push_back(list.LineAt(i));
     return lines;
   }
-  void Select(int row) { view.selectRow(row); }
+  void Select(int row) { view.SelectRow(row); }
 
-  QTableView view;
+  TListBox view;
   TCronLineList list{view};
 };
 

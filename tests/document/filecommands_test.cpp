@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QTableView>
 #include <QTemporaryDir>
+#include "document/listbox.h"
 
 #include "document/cronlinelist.h"
 #include "document/errors.h"
@@ -24,7 +24,7 @@ class FileCommandsTest : public ::testing::Test {
 
   testing::TFakePrompts user;
   QTemporaryDir dir;
-  QTableView view;
+  TListBox view;
   TCronLineList list{view};
   TOpenDialog openDialog;
   TSaveDialog saveDialog;

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QTableView>
 #include <QTemporaryDir>
 #include <random>
+#include "document/listbox.h"
 
 #include "document/cronfile.h"
 #include "document/cronlinelist.h"
@@ -26,7 +26,7 @@ class HostileFileTest : public ::testing::Test {
   void TearDown() override { SetBeforeReadHookForTesting({}); }
 
   QTemporaryDir dir;
-  QTableView view;
+  TListBox view;
   TCronLineList list{view};
 };
 

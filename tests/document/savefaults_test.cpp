@@ -8,8 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QTableView>
 #include <QTemporaryDir>
+#include "document/listbox.h"
 
 #include "document/cronlinelist.h"
 #include "document/errors.h"
@@ -58,7 +58,7 @@ class SaveFaultTest : public ::testing::Test {
 
   QTemporaryDir dir;
   QString folder, file;
-  QTableView view;
+  TListBox view;
   TCronLineList list{view};
 };
 

@@ -2,10 +2,10 @@
 // disk is exactly the list's lines, each followed by LF.
 #include <gtest/gtest.h>
 
-#include <QTableView>
 #include <QTemporaryDir>
 #include <random>
 #include <vector>
+#include "document/listbox.h"
 
 #include "document/cronlinelist.h"
 #include "tests/support/temp_folder.h"
@@ -27,7 +27,7 @@ std::string RandomLine(std::mt19937& random) {
 
 TEST(Soak, RandomLoadsEditsAndSavesNeverLoseALine) {
   QTemporaryDir dir;
-  QTableView view;
+  TListBox view;
   TCronLineList list(view);
   std::mt19937 random(20261211);
   std::vector<std::string> model;  // what the list must hold

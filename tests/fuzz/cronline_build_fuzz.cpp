@@ -32,8 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const auto built = vantrel::BuildCronLine(texts[0], texts[1], texts[2], texts[3], week, command);
   const std::string weekField = vantrel::BuildWeekField(week);
-  const std::string joined = texts[0] + " " + texts[1] + " " + texts[2] + " " + texts[3] + " " +
-                             weekField + " " + command;
+  const std::string joined =
+      texts[0] + " " + texts[1] + " " + texts[2] + " " + texts[3] + " " + weekField + " " + command;
   if (command.empty()) {
     FUZZ_CHECK(!built.Ok() && built.Failure->Kind == TCronLineFailure::NoCommand);
   } else if (weekField.empty()) {

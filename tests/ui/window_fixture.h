@@ -6,7 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QTableView>
+#include "document/listbox.h"
 
 #include "tests/support/fake_prompts.h"
 #include "ui/errorbox.h"
@@ -31,7 +31,7 @@ class WindowTest : public ::testing::Test {
     for (int i = 0; i < window.Lines().LineCount(); ++i) lines.push_back(window.Lines().LineAt(i));
     return lines;
   }
-  void Select(int row) { window.CronLine->selectRow(row); }
+  void Select(int row) { window.CronLine->SelectRow(row); }
 
   TFakePrompts user;
   TVantrelWin window;
