@@ -52,6 +52,10 @@ TAboutBox::TAboutBox(QWidget* parent)
       NewLabel(Panel1, "ProductName", QStringLiteral("vantrel"), {116, 16, 91, 12}, Qt::AlignLeft);
   Version =
       NewLabel(Panel1, "Version", QStringLiteral("Version 0.02"), {128, 40, 63, 12}, Qt::AlignLeft);
+  // The name and the version size themselves to their text; the centred
+  // lines keep the panel's width.
+  ProductName->adjustSize();
+  Version->adjustSize();
   Copyright =
       NewLabel(Panel1, "Copyright", QStringLiteral("Copyright (C) 2026 The Vantrel developers"),
                {8, 80, 265, 12}, Qt::AlignHCenter);

@@ -32,6 +32,11 @@ TEST(AboutBox, ShowsItsTextsAndClosesWithOkOrEnterButNotEscape) {
   EXPECT_EQ(box.size(), QSize(298, 213));
   EXPECT_EQ(box.ProductName->text(), "vantrel");
   EXPECT_EQ(box.Version->text(), "Version 0.02");
+  // Left-aligned labels size themselves to their text: nothing is clipped.
+  for (QLabel* label : {box.ProductName, box.Version}) {
+    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+  }
+  EXPECT_EQ(box.Version->pos(), QPoint(128, 40));
   EXPECT_EQ(box.Comments->text(), "for Win95 only");
   EXPECT_EQ(box.OKButton->geometry(), QRect(111, 180, 75, 25));
   EXPECT_EQ(box.Panel1->geometry(), QRect(8, 8, 281, 161));

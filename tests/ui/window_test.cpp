@@ -56,6 +56,9 @@ TEST_F(WindowTest, OpensWithTheDesignedControlsAndValues) {
   EXPECT_EQ(window.Label2->text(), "コマンド");
   EXPECT_EQ(window.Label4->text(), "作成される Crontab file");
   EXPECT_EQ(window.Label4->pos(), QPoint(24, 132));
+  for (QLabel* label : {window.Label1, window.Label2, window.Label4}) {
+    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()));
+  }
   EXPECT_EQ(window.AsterRisk->text(), "日－土");
   const QString dayCaptions[] = {"日", "月", "火", "水", "木", "金", "土"};
   const QCheckBox* days[] = {window.SunDay, window.MonDay, window.TueDay, window.WedDay,
