@@ -21,7 +21,7 @@ printf '0 5 * * 1-5 /usr/bin/backup --all\n30 6 1 1 * echo 日本語\n' > "$dir/
 cat > "$dir/probe.sh" <<PROBE
 #!/usr/bin/env bash
 "$program" "$dir/jobs.crn" & pid=\$!
-for _ in \$(seq 50); do
+for _ in \$(seq 150); do
   xwininfo -root -tree 2>/dev/null | grep -q '"Vantrel"' && break
   sleep 0.2
 done
@@ -29,6 +29,6 @@ xwininfo -root -tree | grep '"Vantrel"' > "$dir/windows"
 kill -0 \$pid || exit 3
 kill \$pid; wait \$pid || true
 PROBE
-QT_QPA_PLATFORM=xcb timeout 60 xvfb-run -a bash "$dir/probe.sh" || fail "the program did not run under Xvfb"
+QT_QPA_PLATFORM=xcb timeout 90 xvfb-run -a bash "$dir/probe.sh" || fail "the program did not run under Xvfb"
 grep -q '"Vantrel"' "$dir/windows" || fail "no window titled Vantrel"
 echo "under Xvfb: window 'Vantrel' opened with a file"
