@@ -207,6 +207,7 @@ int main(int argc, char** argv) {
     const std::string out = argv[3];
     painted = std::make_unique<TAfterPaint>(viewport, [&window, out] {
       std::vector<std::string> raw;
+      raw.reserve(static_cast<std::size_t>(window.Lines().LineCount()));
       for (int i = 0; i < window.Lines().LineCount(); ++i) raw.push_back(window.Lines().LineAt(i));
       std::vector<long long> program, floor;
       for (int i = 0; i < 7; ++i) {

@@ -65,7 +65,7 @@ TEST_F(HostileFileTest, ShiftJisAndInvalidUtf8AreKeptByteForByte) {
 }
 
 TEST_F(HostileFileTest, OneLineOf100MegabytesLoadsAndSavesWhole) {
-  const std::string line(100 * 1024 * 1024, 'z');
+  const std::string line(std::size_t{100} * 1024 * 1024, 'z');
   WriteBytes(Path("huge"), line);
   list.LoadCronFile(Path("huge"));
   ASSERT_EQ(list.LineCount(), 1);

@@ -2,8 +2,8 @@
 // byte as it was, no temporary file is left behind, the list is unchanged,
 // and the user gets the right message. Most faults need root; without it the
 // tests skip and say why.
-#include <signal.h>
 #include <sys/resource.h>
+#include <csignal>
 
 #include <gtest/gtest.h>
 
@@ -30,7 +30,7 @@ class SaveFaultTest : public ::testing::Test {
     ASSERT_TRUE(QDir().mkpath(folder));
     file = folder + "/jobs.crn";
     // Larger than any of the small disks and limits below.
-    list.SetFileText(std::string(200 * 1024, 'x') + "\nsecond\n");
+    list.SetFileText(std::string(std::size_t{200} * 1024, 'x') + "\nsecond\n");
   }
   void WriteOldFile() { WriteBytes(file, kOldText); }
 

@@ -17,7 +17,7 @@ namespace vantrel {
 namespace {
 
 // Runs `whileOpen` once the box's modal loop is running, then shows the box.
-int ExecuteWhile(TAboutBox& box, std::function<void()> whileOpen) {
+int ExecuteWhile(TAboutBox& box, const std::function<void()>& whileOpen) {
   QTimer::singleShot(0, &box, [&box, whileOpen] {
     EXPECT_TRUE(box.isVisible());
     whileOpen();
