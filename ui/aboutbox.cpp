@@ -8,6 +8,8 @@
 #include <QScreen>
 #include <algorithm>
 
+#include "ui/gothicfont.h"
+
 namespace vantrel {
 
 namespace {
@@ -28,11 +30,7 @@ TAboutBox::TAboutBox(QWidget* parent)
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint) {
   setObjectName(QStringLiteral("AboutBox"));
   setWindowTitle(QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-  QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                    QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Sans Serif")});
-  font.setPixelSize(12);
-  setFont(font);
+  setFont(GothicFont());
   setFixedSize(298, 213);
   move(200, 108);
 

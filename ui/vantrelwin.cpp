@@ -18,6 +18,7 @@
 #include "schedule/cronline.h"
 #include "ui/aboutbox.h"
 #include "ui/errorbox.h"
+#include "ui/gothicfont.h"
 #include "ui/program.h"
 #include "ui/updown.h"
 
@@ -32,19 +33,20 @@ constexpr int kMinClientHeight = 300;
 constexpr int kListWidthMargin = 32;
 constexpr int kListHeightMargin = 148 + 22;
 
-QFont WindowFont() {
-  QFont font;
-  font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
-                    QStringLiteral("Noto Sans CJK JP"), QStringLiteral("Sans Serif")});
-  font.setPixelSize(12);
-  return font;
-}
-
 QString FromBytes(const std::string& bytes) {
   return QString::fromUtf8(bytes);
 }
 std::string ToBytes(const QString& text) {
   return text.toUtf8().toStdString();
+}
+
+// A spinner 15 px wide at the right edge of its box, starting at its minimum
+// (which is also the box's initial text).
+TUpDown* NewSpinner(QLineEdit& box, const char* name, int minimum, int maximum) {
+  auto* spinner = new TUpDown(box, minimum, maximum, minimum, box.parentWidget());
+  spinner->setObjectName(QLatin1String(name));
+  spinner->setGeometry(box.x() + box.width(), box.y(), 15, box.height());
+  return spinner;
 }
 
 QIcon SpeedButtonIcon(const char* name) {
@@ -71,7 +73,7 @@ TVantrelWin::TVantrelWin(QStringList arguments, QWidget* parent)
     : QMainWindow(parent), arguments_(std::move(arguments)) {
   setObjectName(QStringLiteral("VantrelWin"));
   setWindowTitle(QStringLiteral("Vantrel"));
-  setFont(WindowFont());
+  setFont(GothicFont());
   SaveDialog1.DefaultExt = QStringLiteral("crn");
 
   Panel1 = new QFrame(this);
@@ -146,21 +148,13 @@ void TVantrelWin::BuildForm() {
   Label1->adjustSize();  // labels size themselves to their text
 
   Month = NewEditBox(Panel1, "Month", {24, 36, 25, 20}, "1");
-  MonthUd = new TUpDown(*Month, 1, 12, 1, Panel1);
-  MonthUd->setObjectName(QStringLiteral("MonthUd"));
-  MonthUd->setGeometry(49, 36, 15, 20);
+  MonthUd = NewSpinner(*Month, "MonthUd", 1, 12);
   MonthDay = NewEditBox(Panel1, "MonthDay", {72, 36, 25, 20}, "1");
-  MonthDayUd = new TUpDown(*MonthDay, 1, 31, 1, Panel1);
-  MonthDayUd->setObjectName(QStringLiteral("MonthDayUd"));
-  MonthDayUd->setGeometry(97, 36, 15, 20);
+  MonthDayUd = NewSpinner(*MonthDay, "MonthDayUd", 1, 31);
   Hour = NewEditBox(Panel1, "Hour", {120, 36, 25, 20}, "0");
-  HourUd = new TUpDown(*Hour, 0, 23, 0, Panel1);
-  HourUd->setObjectName(QStringLiteral("HourUd"));
-  HourUd->setGeometry(145, 36, 15, 20);
+  HourUd = NewSpinner(*Hour, "HourUd", 0, 23);
   Minute = NewEditBox(Panel1, "Minute", {172, 36, 29, 20}, "0");
-  MinuteUd = new TUpDown(*Minute, 0, 59, 0, Panel1);
-  MinuteUd->setObjectName(QStringLiteral("MinuteUd"));
-  MinuteUd->setGeometry(201, 36, 15, 20);
+  MinuteUd = NewSpinner(*Minute, "MinuteUd", 0, 59);
 
   const auto newCheckBox = [this](const char* name, const QString& caption, QRect place) {
     auto* box = new QCheckBox(caption, Panel1);
