@@ -167,7 +167,7 @@ int main(int argc, char** argv) {
   if (argc < 2) return 2;
   const std::string mode = argv[1];
   QApplication app(argc, argv);
-  QApplication::setApplicationDisplayName(QStringLiteral("Vantrel"));
+  QApplication::setApplicationName(QStringLiteral("Vantrel"));
 
   if (mode == "bare" || mode == "bare-read") {
     QMainWindow window;

@@ -1,6 +1,7 @@
 #include "document/linestore.h"
 
 #include <cstring>
+#include <new>
 
 namespace vantrel {
 
@@ -90,11 +91,15 @@ void TLineStore::Erase(std::size_t index) {
 
 // Replaced and deleted lines leave dead bytes in the side buffer; once they
 // outweigh the live ones, the live lines are copied into a fresh buffer.
-void TLineStore::CompactSideIfWasteful() {
+void TLineStore::CompactSideIfWasteful() noexcept {
   const std::size_t dead = side_.size() - sideLive_;
   if (dead < (std::size_t{1} << 20) || dead < sideLive_) return;
   std::string fresh;
-  fresh.reserve(sideLive_);
+  try {
+    fresh.reserve(sideLive_);
+  } catch (const std::bad_alloc&) {
+    return;  // compacting is only a saving: the lines are whole as they are
+  }
   for (Ref& ref : refs_) {
     if (!(ref.offset & kSideBit)) continue;
     const std::size_t at = fresh.size();

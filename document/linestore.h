@@ -38,7 +38,7 @@ class TLineStore {
 
   Ref AddToSide(std::string_view line);
   void Release(const Ref& ref);
-  void CompactSideIfWasteful();
+  void CompactSideIfWasteful() noexcept;  // runs inside model updates: must not throw
 
   std::string base_;
   std::string side_;

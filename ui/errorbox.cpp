@@ -9,7 +9,7 @@ namespace vantrel {
 void ShowErrorBox(const std::exception& error) {
   // The full stop is always added, also after a message that ends with one.
   const QString text = QString::fromUtf8(error.what()) + QLatin1Char('.');
-  Prompts().ShowMessage(QGuiApplication::applicationDisplayName(), text, TMessageIcon::Critical);
+  Prompts().ShowMessage(QCoreApplication::applicationName(), text, TMessageIcon::Critical);
 }
 
 void ShowUserError(const QString& text) {

@@ -55,8 +55,10 @@ int RunProgram(int argc, char** argv) {
   }
 
   TApplication app(argc, argv);
+  // The title, not a display name: Qt on X11 would append a display name to
+  // every window's caption ("ﾊﾞｰｼﾞｮﾝ情報 — Vantrel").
   QApplication::setApplicationName(QLatin1String(kApplicationTitle));
-  QApplication::setApplicationDisplayName(QLatin1String(kApplicationTitle));
+  QGuiApplication::setDesktopFileName(QStringLiteral("vantrel"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/vantrel/vantrel.xpm")));
   try {
     // Destroyed in reverse: the About box first, then the main window.

@@ -19,7 +19,7 @@ class WindowTest : public ::testing::Test {
  protected:
   explicit WindowTest(QStringList arguments = {QStringLiteral("vantrel")})
       : window(std::move(arguments)) {
-    QApplication::setApplicationDisplayName(QLatin1String(kApplicationTitle));
+    QApplication::setApplicationName(QLatin1String(kApplicationTitle));
   }
   void SetUp() override {
     window.show();
