@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QToolButton>
 #include <limits>
 #include "document/listbox.h"
@@ -91,8 +92,8 @@ TVantrelWin::TVantrelWin(QStringList arguments, QWidget* parent)
   CronLine->setObjectName(QStringLiteral("CronLine"));
   CronLine->setGeometry(20, 148, 381, 130);
   lines_.emplace(*CronLine);
-  connect(CronLine, &TListBox::doubleClicked, this,
-          [this] { RunGuarded([this] { GetItemClick(); }); });
+  // A double-click anywhere in the list, on a line or below the last one.
+  CronLine->viewport()->installEventFilter(this);
 
   setTabOrder(Month, MonthDay);
   setTabOrder(MonthDay, Hour);
@@ -337,6 +338,10 @@ void TVantrelWin::showEvent(QShowEvent* event) {
 bool TVantrelWin::eventFilter(QObject* watched, QEvent* event) {
   if (watched == Panel1 && event->type() == QEvent::Resize) {
     RunGuarded([this] { FormResize(); });
+  } else if (CronLine && watched == CronLine->viewport() &&
+             event->type() == QEvent::MouseButtonDblClick &&
+             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    RunGuarded([this] { GetItemClick(); });
   }
   return QMainWindow::eventFilter(watched, event);
 }

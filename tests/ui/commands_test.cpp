@@ -158,8 +158,17 @@ TEST_F(CommandsTest, GetLineWithoutASelectionSaysSoAndChangesNothing) {
   window.Lines().SetFileText("1 2 3 4 5 x\n");
   GetLine();
   EXPECT_EQ(LastUserError(), "選択されていません");
+  // A double-click below the last line is a Get Line too.
+  QTest::mouseDClick(window.CronLine->viewport(), Qt::LeftButton, {}, {50, 100});
+  EXPECT_EQ(user.messages.size(), 2U);
+  EXPECT_EQ(LastUserError(), "選択されていません");
   EXPECT_EQ(window.Minute->text(), "0");
   EXPECT_EQ(window.Command->currentText(), "");
+
+  // With a line selected, it takes that line.
+  Select(0);
+  QTest::mouseDClick(window.CronLine->viewport(), Qt::LeftButton, {}, {50, 100});
+  EXPECT_EQ(window.Command->currentText(), "x");
 }
 
 // A line with invalid UTF-8 (Shift-JIS from an old file) shows replacement
