@@ -92,7 +92,13 @@ void TCronLineList::LoadCronFile(const QString& fileName) {
 }
 
 void TCronLineList::SaveCronFile(const QString& fileName) const {
-  WriteCronFile(fileName, GetFileText());
+  std::string text;
+  try {
+    text = GetFileText();
+  } catch (const std::bad_alloc&) {
+    throw EWriteError(std::string(kWriteErrorMessage));  // nothing was written
+  }
+  WriteCronFile(fileName, text);
 }
 
 void TCronLineList::BeginUpdate() {
