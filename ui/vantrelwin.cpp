@@ -121,8 +121,7 @@ void TVantrelWin::BuildMenu() {
                               void (TVantrelWin::*handler)()) {
     QAction* action = menu->addAction(caption);
     action->setObjectName(QLatin1String(name));
-    connect(action, &QAction::triggered, this,
-            [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
+    connect(action, &QAction::triggered, this, Guarded(handler));
     return action;
   };
   Open1 = addItem(File1, "Open1", QStringLiteral("開く(&O)..."), &TVantrelWin::Open1Click);
@@ -172,8 +171,7 @@ void TVantrelWin::BuildForm() {
   SatDay = newCheckBox("SatDay", QStringLiteral("土"), {328, 64, 33, 17});
   FriDay = newCheckBox("FriDay", QStringLiteral("金"), {292, 64, 33, 17});
   // Every change of the box's state, by the user or by code.
-  connect(AsterRisk, &QCheckBox::toggled, this,
-          [this] { RunGuarded([this] { AsterRiskClick(); }); });
+  connect(AsterRisk, &QCheckBox::toggled, this, Guarded(&TVantrelWin::AsterRiskClick));
 
   Label2 = new QLabel(QStringLiteral("コマンド"), Panel1);
   Label2->setObjectName(QStringLiteral("Label2"));
@@ -206,14 +204,17 @@ void TVantrelWin::BuildButtons() {
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setToolTip(QLatin1String(hint));
-    connect(button, &QToolButton::clicked, this,
-            [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); });
+    connect(button, &QToolButton::clicked, this, Guarded(handler));
     return button;
   };
   AddItem = newSpeedButton("AddItem", "additem", "Add Line", 184, &TVantrelWin::AddItemClick);
   GetItem = newSpeedButton("GetItem", "getitem", "Get Line", 212, &TVantrelWin::GetItemClick);
   DeleteItem =
       newSpeedButton("DeleteItem", "deleteitem", "Delete Line", 260, &TVantrelWin::DeleteItemClick);
+}
+
+std::function<void()> TVantrelWin::Guarded(void (TVantrelWin::*handler)()) {
+  return [this, handler] { RunGuarded([this, handler] { (this->*handler)(); }); };
 }
 
 std::array<QCheckBox*, 7> TVantrelWin::DayBoxes() const {

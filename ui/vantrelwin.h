@@ -3,6 +3,7 @@
 #include <QMainWindow>
 #include <QStringList>
 #include <array>
+#include <functional>
 #include <optional>
 
 #include "document/cronlinelist.h"
@@ -99,6 +100,8 @@ class TVantrelWin : public QMainWindow {
   void BuildMenu();
   void BuildForm();
   void BuildButtons();
+  // The handler wrapped in the application's guard, ready to connect.
+  std::function<void()> Guarded(void (TVantrelWin::*handler)());
   std::array<QCheckBox*, 7> DayBoxes() const;  // Sunday first
   TWeekFlags ReadWeekFlags() const;
 
