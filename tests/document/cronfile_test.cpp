@@ -14,7 +14,7 @@
 #include "document/cronlinelist.h"
 #include "document/errors.h"
 #include "tests/support/faults.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/file_bytes.h"
 
 namespace vantrel {
 namespace {

@@ -9,7 +9,7 @@
 #include "document/errors.h"
 #include "document/filedialogs.h"
 #include "tests/support/fake_prompts.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/file_bytes.h"
 
 namespace vantrel {
 namespace {

@@ -12,7 +12,7 @@
 #include "document/cronfile.h"
 #include "document/cronlinelist.h"
 #include "document/errors.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/file_bytes.h"
 
 namespace vantrel {
 namespace {

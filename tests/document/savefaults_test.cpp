@@ -14,7 +14,7 @@
 #include "document/cronlinelist.h"
 #include "document/errors.h"
 #include "tests/support/faults.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/file_bytes.h"
 
 namespace vantrel {
 namespace {
@@ -53,6 +53,18 @@ class SaveFaultTest : public ::testing::Test {
               QStringList{"jobs.crn"});
     EXPECT_EQ(list.LineCount(), 2);
     EXPECT_EQ(list.LineAt(1), "second");
+  }
+  // For a child process: 0 when the save fails with `Error`, else 1 or 2.
+  template <typename Error>
+  int SaveFailsWith() {
+    try {
+      list.SaveCronFile(file);
+      return 1;
+    } catch (const Error&) {
+      return 0;
+    } catch (...) {
+      return 2;
+    }
   }
   std::string CreateMessage() const { return "ﾌｧｲﾙ " + file.toStdString() + " を作成できません"; }
 
@@ -103,16 +115,7 @@ TEST_F(SaveFaultTest, FileSizeLimit) {
         const rlimit limit{4096, 4096};
         return ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
       },
-      [&] {
-        try {
-          list.SaveCronFile(file);
-          return 1;
-        } catch (const EWriteError&) {
-          return 0;
-        } catch (...) {
-          return 2;
-        }
-      });
+      [&] { return SaveFailsWith<EWriteError>(); });
   EXPECT_EQ(rc, 0);
   ExpectNothingChanged();
 }
@@ -125,16 +128,7 @@ TEST_F(SaveFaultTest, NoWritePermission) {
   if (!IsRoot() && ::access(QFile::encodeName(file).constData(), W_OK) == 0) {
     ::chmod(QFile::encodeName(file).constData(), 0444);
   }
-  const int rc = AsOrdinaryUser([&] {
-    try {
-      list.SaveCronFile(file);
-      return 1;
-    } catch (const EFCreateError&) {
-      return 0;
-    } catch (...) {
-      return 2;
-    }
-  });
+  const int rc = AsOrdinaryUser([&] { return SaveFailsWith<EFCreateError>(); });
   EXPECT_EQ(rc, 0);
   ExpectNothingChanged();
 }

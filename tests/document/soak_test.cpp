@@ -8,7 +8,7 @@
 #include "document/listbox.h"
 
 #include "document/cronlinelist.h"
-#include "tests/support/temp_folder.h"
+#include "tests/support/file_bytes.h"
 
 namespace vantrel {
 namespace {

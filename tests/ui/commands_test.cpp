@@ -6,7 +6,7 @@
 #include <QToolButton>
 #include <QUrl>
 
-#include "tests/support/temp_folder.h"
+#include "tests/support/file_bytes.h"
 #include "tests/ui/window_fixture.h"
 
 namespace vantrel {
