@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
+#include <QString>
+#include <stdexcept>
 #include <string>
 
 namespace vantrel::testing {
