@@ -7,15 +7,32 @@ namespace vantrel {
 
 namespace {
 
-// The first CR or LF in [from, end), or end.
-const char* NextLineEnd(const char* from, const char* end) {
-  const auto size = static_cast<std::size_t>(end - from);
-  const auto* lf = static_cast<const char*>(std::memchr(from, '\n', size));
-  const char* stop = lf ? lf : end;
-  const auto* cr =
-      static_cast<const char*>(std::memchr(from, '\r', static_cast<std::size_t>(stop - from)));
-  return cr ? cr : stop;
-}
+// Finds line ends front to back. It remembers the next CR and the next LF it
+// has seen, so each byte is searched once: looking afresh for an LF from
+// every line of a file that has only CRs would scan the rest of the file
+// once per line.
+class TLineEndFinder {
+ public:
+  TLineEndFinder(const char* begin, const char* end)
+      : end_(end), cr_(Find(begin, '\r')), lf_(Find(begin, '\n')) {}
+
+  // The first CR or LF in [from, end), or end.
+  const char* Next(const char* from) {
+    if (cr_ < from) cr_ = Find(from, '\r');
+    if (lf_ < from) lf_ = Find(from, '\n');
+    return cr_ < lf_ ? cr_ : lf_;
+  }
+
+ private:
+  const char* Find(const char* from, char c) const {
+    const void* found = std::memchr(from, c, static_cast<std::size_t>(end_ - from));
+    return found ? static_cast<const char*>(found) : end_;
+  }
+
+  const char* end_;
+  const char* cr_;  // the next CR not yet passed, or end_
+  const char* lf_;
+};
 
 std::size_t CountLineEnds(const char* from, const char* end) {
   std::size_t count = 0;
@@ -35,9 +52,10 @@ TLineStore TLineStore::FromFileText(std::string bytes) {
   // and, for a moment, hold it twice. Room that CR LF pairs leave unused is
   // never touched, so it costs address space only.
   store.refs_.reserve(CountLineEnds(begin, end) + 1);
+  TLineEndFinder lineEnds(begin, end);
   const char* p = begin;
   while (p < end) {
-    const char* q = NextLineEnd(p, end);
+    const char* q = lineEnds.Next(p);
     store.refs_.push_back({static_cast<std::size_t>(p - begin), static_cast<std::size_t>(q - p)});
     if (q < end && *q == '\r') ++q;
     if (q < end && *q == '\n') ++q;
