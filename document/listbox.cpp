@@ -29,10 +29,12 @@ void TListBox::SelectRow(int row) {
 }
 
 void TListBox::setModel(QAbstractItemModel* newModel) {
-  if (model()) disconnect(model(), nullptr, this, nullptr);
+  disconnect(rowsRemoved_);
   QAbstractItemView::setModel(newModel);
+  // The base class has no hook for a removal that has happened.
   if (newModel) {
-    connect(newModel, &QAbstractItemModel::rowsRemoved, this, [this] { RowCountChanged(); });
+    rowsRemoved_ =
+        connect(newModel, &QAbstractItemModel::rowsRemoved, this, [this] { RowCountChanged(); });
   }
   RowCountChanged();
 }

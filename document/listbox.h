@@ -14,7 +14,6 @@ class TListBox : public QAbstractItemView {
  public:
   explicit TListBox(QWidget* parent = nullptr);
 
-  int RowHeight() const { return rowHeight_; }
   void SetRowHeight(int height);
   // Selects the row and makes it current, as a click on it does.
   void SelectRow(int row);
@@ -45,6 +44,7 @@ class TListBox : public QAbstractItemView {
   void RowCountChanged();
 
   int rowHeight_ = 12;
+  QMetaObject::Connection rowsRemoved_;
 };
 
 }  // namespace vantrel

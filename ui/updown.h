@@ -17,13 +17,9 @@ class TUpDown : public QWidget {
  public:
   TUpDown(QLineEdit& buddy, int minimum, int maximum, int position, QWidget* parent);
 
-  int Minimum() const { return minimum_; }
-  int Maximum() const { return maximum_; }
-  int Position() const { return position_; }
   void StepBy(int delta);
 
   QToolButton* UpButton() const { return up_; }
-  QToolButton* DownButton() const { return down_; }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
